@@ -1,0 +1,18 @@
+# Shortcuts for the commands in the README.
+.PHONY: test build fuzz bench clean
+
+test:
+	scripts/test
+
+build:
+	scripts/install-deps
+	cmake -S . -B build >/dev/null
+	cmake --build build -j$$(nproc)
+
+clean:
+	rm -rf build
+
+# Ten minutes of fuzzing of the number conversions, from the checked-in seeds.
+fuzz: build
+	tests/fuzz/run-fuzz.sh build/tests/number_text_fuzz tests/fuzz/seeds build/fuzz-corpus \
+	  -max_total_time=600

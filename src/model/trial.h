@@ -1,0 +1,108 @@
+// One trial: one simulated animal swum through one soak of the net.
+#pragma once
+
+#include <concepts>
+#include <cstdint>
+
+#include "model/arena_drawing.h"
+#include "model/net_tests.h"
+#include "model/sim_params.h"
+#include "model/sweep_host.h"
+#include "support/int32.h"
+#include "support/number_text.h"
+#include "support/real.h"
+
+namespace zelmora {
+
+// What a generator must offer a trial: the program's RandomGenerator, or a scripted one.
+template <class R>
+concept RandomSource = requires(R r, int32_t n) {
+  { r.RandomBelow(n) } -> std::same_as<int32_t>;
+};
+
+// What one trial reads and touches, all owned by the sweep that runs it.
+struct TrialWorld {
+  const SimParams& params;
+  const SoakStepValues& step;
+  SweepHost& host;
+  ArenaDrawing& drawing;
+  int32_t& catch_count;  // animals caught in the current combination
+};
+
+// The heading after a turn under TurnAheadBias: single(signed_turn + heading), brought back by
+// 2π once when it lies above 2π. A heading that has gone below 0 is not brought back.
+inline float AheadBiasHeading(float heading, Real signed_turn) {
+  const float turned = ToSingle(signed_turn + heading);
+  return kTwoPi < turned ? ToSingle(turned - kTwoPi) : turned;
+}
+
+// Swims one animal from a random start: SwimCount legs of StepLen metres, its heading turned
+// at every interval by the selected turn algorithm, with the reach checks at the one-third and
+// two-thirds marks. A leg that crosses the net in an at-risk interval of the dive cycle catches
+// the animal: the catch count grows, the catch field shows it and the catch is marked. Returns
+// whether the animal was caught. trial_number (from 1) only selects the track's colour.
+//
+// The random draws are, in order: start x, start y, start heading; then per interval the new
+// heading (TurnRandom) or the turn size and its sign (the two biased algorithms), every draw
+// made even when its bound is 0 or 1.
+//
+// Raises the integer division fault when a leg crosses the net and Risk + Safe is 0, the
+// invalid-operation fault when the arena's width or height rounds beyond 32 bits, and the
+// overflow fault when a position leaves the single range.
+template <RandomSource Random>
+bool RunTrial(int32_t trial_number, TrialWorld& world, Random& random) {
+  const SimParams& p = world.params;
+  const SoakStepValues& step = world.step;
+  // No event is delivered during a trial, so the box and the algorithm choice cannot change
+  // before it ends: reading them once gives what reading them at every leg would.
+  const bool displayed = world.host.TracksDisplayed();
+  const int32_t algorithm = world.host.SelectedTurnAlgorithm();
+
+  world.drawing.DrawNet(displayed);
+  float x = static_cast<float>(random.RandomBelow(RoundToInt(step.ArenaWidth)));
+  float y = static_cast<float>(random.RandomBelow(RoundToInt(p.Travel * 2.0L)));
+  float heading = ToSingle(random.RandomBelow(6283) * 0.001L);
+  world.drawing.StartTrack(x, y);
+
+  const auto draw_turn = [&random, &p] {
+    const Real turn = random.RandomBelow(p.TurnRange) * 0.01L * kPi;
+    return random.RandomBelow(2) == 0 ? -turn : turn;
+  };
+
+  for (int32_t i = 1; i <= step.SwimCount; ++i) {
+    switch (algorithm) {
+      case TurnRandom:
+        heading = ToSingle(random.RandomBelow(6283) * 0.001L);
+        break;
+      case TurnAheadBias:
+        heading = AheadBiasHeading(heading, draw_turn());
+        break;
+      case TurnDirectionalBias:
+        heading = ToSingle(draw_turn() + step.BiasHeading);
+        break;
+      default:
+        break;
+    }
+    const SineCosine direction = SinCos(heading);
+    const float xe = ToSingle(direction.sine * step.StepLen + x);
+    const float ye = ToSingle(direction.cosine * step.StepLen + y);
+    world.drawing.DrawLeg(displayed, trial_number, xe, ye);
+
+    if (i == step.OneThirdMark && OutOfReachAtOneThird(xe, ye, p.Travel, step.ArenaWidth))
+      return false;
+    if (i == step.TwoThirdsMark && OutOfReachAtTwoThirds(xe, ye, p.Travel, step.ArenaWidth))
+      return false;
+    if (CrossesNet(p.Length, x, xe, y, ye, p.Travel) &&
+        Remainder(i, WrapAdd(p.Risk, p.Safe)) < p.Risk) {
+      world.catch_count = WrapAdd(world.catch_count, 1);
+      world.host.ShowCatchText(IntText(world.catch_count) + "  ");
+      world.drawing.MarkCatch(displayed, x, y, xe, ye);
+      return true;
+    }
+    x = xe;
+    y = ye;
+  }
+  return false;
+}
+
+}  // namespace zelmora
