@@ -1,5 +1,5 @@
 # Shortcuts for the commands in the README.
-.PHONY: test build fuzz bench clean
+.PHONY: test build sweep fuzz bench clean
 
 test:
 	scripts/test
@@ -16,3 +16,6 @@ clean:
 fuzz: build
 	tests/fuzz/run-fuzz.sh build/tests/number_text_fuzz tests/fuzz/seeds build/fuzz-corpus \
 	  -max_total_time=600
+
+sweep:
+	scripts/sweep
