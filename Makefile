@@ -19,3 +19,6 @@ fuzz: build
 
 sweep:
 	scripts/sweep
+
+bench: build
+	build/bench/trial_bench

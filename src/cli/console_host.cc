@@ -13,7 +13,9 @@ namespace {
 
 volatile std::sig_atomic_t stop_signalled = 0;
 
-extern "C" void OnStopSignal(int) { stop_signalled = 1; }
+extern "C" void OnStopSignal(int) {
+  stop_signalled = 1;
+}
 
 constexpr auto kRedrawInterval = std::chrono::milliseconds(200);
 
@@ -41,7 +43,9 @@ void InstallStopSignals() {
   std::signal(SIGXFSZ, SIG_IGN);
 }
 
-bool StopSignalled() { return stop_signalled != 0; }
+bool StopSignalled() {
+  return stop_signalled != 0;
+}
 
 ConsoleHost::ConsoleHost(SimParams& params, std::map<ParamField, std::string> texts,
                          int32_t algorithm)
@@ -97,10 +101,9 @@ void ConsoleHost::DrawProgress(bool force) {
 
   // The share done counts trials, which the grid makes equal in number per combination.
   const int64_t trials_total = combinations_ * std::max<int64_t>(params_.NofTrials, 0);
-  const double done = trials_total > 0 ? std::min(1.0, double(trials_run_) / trials_total)
-                                        : (combinations_ > 0 ? double(combinations_done_) /
-                                                                   combinations_
-                                                             : 1.0);
+  const double done = trials_total > 0
+                          ? std::min(1.0, double(trials_run_) / trials_total)
+                          : (combinations_ > 0 ? double(combinations_done_) / combinations_ : 1.0);
   constexpr int kWidth = 30;
   const int filled = static_cast<int>(done * kWidth);
   std::string bar(static_cast<size_t>(filled), '#');

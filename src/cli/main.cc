@@ -102,14 +102,14 @@ int Run(int argc, char** argv) {
     host.EndProgress();
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    std::printf("%s: %lld of %lld combinations, %lld trials, %lld caught, seed %llu, %.1f s; "
-                "results in %s\n",
-                ending == SweepEnding::kFinished ? "Finished" : "Stopped",
-                static_cast<long long>(host.CombinationsDone()),
-                static_cast<long long>(host.Combinations()),
-                static_cast<long long>(host.TrialsRun()),
-                static_cast<long long>(host.AnimalsCaught()),
-                static_cast<unsigned long long>(used_seed), seconds, kResultsFileName);
+    std::printf(
+        "%s: %lld of %lld combinations, %lld trials, %lld caught, seed %llu, %.1f s; "
+        "results in %s\n",
+        ending == SweepEnding::kFinished ? "Finished" : "Stopped",
+        static_cast<long long>(host.CombinationsDone()),
+        static_cast<long long>(host.Combinations()), static_cast<long long>(host.TrialsRun()),
+        static_cast<long long>(host.AnimalsCaught()), static_cast<unsigned long long>(used_seed),
+        seconds, kResultsFileName);
     return ending == SweepEnding::kFinished ? 0 : 130;
   } catch (const std::exception& failure) {
     host.EndProgress();
@@ -121,4 +121,6 @@ int Run(int argc, char** argv) {
 }  // namespace
 }  // namespace zelmora::cli
 
-int main(int argc, char** argv) { return zelmora::cli::Run(argc, argv); }
+int main(int argc, char** argv) {
+  return zelmora::cli::Run(argc, argv);
+}

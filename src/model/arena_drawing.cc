@@ -33,10 +33,13 @@ void ArenaDrawing::DrawNet(bool displayed) {
   canvas_.SetPenColour(kNetColour);
   const int32_t row = ToViewPixel(params_.Travel);
   canvas_.MoveTo(ToViewPixel(params_.Travel), row);
-  if (displayed) canvas_.LineTo(ToViewPixel(static_cast<Real>(params_.Length) + params_.Travel), row);
+  if (displayed)
+    canvas_.LineTo(ToViewPixel(static_cast<Real>(params_.Length) + params_.Travel), row);
 }
 
-void ArenaDrawing::StartTrack(float x, float y) { canvas_.MoveTo(ToViewPixel(x), ToViewPixel(y)); }
+void ArenaDrawing::StartTrack(float x, float y) {
+  canvas_.MoveTo(ToViewPixel(x), ToViewPixel(y));
+}
 
 void ArenaDrawing::DrawLegLine(int32_t trial_number, float xe, float ye) {
   canvas_.SetPenColour(TrackColour(trial_number));

@@ -28,8 +28,12 @@ const FieldInfo& InfoOf(ParamField field) {
 
 namespace {
 
-int32_t AtLeast(int32_t value, int32_t lower) { return value < lower ? lower : value; }
-int32_t AtMost(int32_t value, int32_t upper) { return value > upper ? upper : value; }
+int32_t AtLeast(int32_t value, int32_t lower) {
+  return value < lower ? lower : value;
+}
+int32_t AtMost(int32_t value, int32_t upper) {
+  return value > upper ? upper : value;
+}
 
 // Speed in m/s: anything below 0.01 becomes the single nearest to 0.01. The constant lies
 // just below 0.01 and that single below the constant, so the replacement is stable.

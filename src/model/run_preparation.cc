@@ -10,7 +10,9 @@ float TravelFor(const SimParams& params) {
   return ToSingle(params.SoakMins * Real{params.Speed} * 60);
 }
 
-std::string TravelText(float travel) { return RealText(RoundToInt(travel * 0.001L), "."); }
+std::string TravelText(float travel) {
+  return RealText(RoundToInt(travel * 0.001L), ".");
+}
 
 float DensityFor(int32_t length, float travel) {
   return ToSingle(Divide(1, (length + travel * 2.0L) * travel * 2 * 0.000001L));

@@ -10,7 +10,9 @@ namespace zelmora {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 int HexValue(char c) {
   if (IsDigit(c)) return c - '0';
@@ -25,7 +27,9 @@ size_t SkipBlanks(std::string_view text) {
   return i;
 }
 
-int Position(size_t index) { return static_cast<int>(index) + 1; }
+int Position(size_t index) {
+  return static_cast<int>(index) + 1;
+}
 
 Parsed<int32_t> ParseHex(std::string_view text, size_t i) {
   uint32_t value = 0;
@@ -100,7 +104,9 @@ Parsed<Real> ParseRealText(std::string_view text) {
   return {CLocaleStrtold(std::string(text.substr(start))), 0};
 }
 
-std::string IntText(int32_t n) { return std::to_string(n); }
+std::string IntText(int32_t n) {
+  return std::to_string(n);
+}
 
 std::string RealText(Real x, std::string_view decimal_separator) {
   if (std::isnan(x)) return "NAN";
@@ -109,9 +115,8 @@ std::string RealText(Real x, std::string_view decimal_separator) {
 
   // The exact value rounded to 18 significant digits: "d.ddddddddddddddddde±x".
   char scientific[64];
-  const auto written =
-      std::to_chars(scientific, scientific + sizeof scientific, std::fabs(x),
-                    std::chars_format::scientific, 17);
+  const auto written = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(x),
+                                     std::chars_format::scientific, 17);
   const std::string_view form(scientific, static_cast<size_t>(written.ptr - scientific));
   const size_t e_at = form.find('e');
   std::string digits;

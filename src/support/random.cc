@@ -11,7 +11,9 @@ uint32_t MillisecondsSinceMidnightUtc() {
   return static_cast<uint32_t>(since_midnight.count());
 }
 
-void RandomGenerator::SeedFromClock() { state_ = MillisecondsSinceMidnightUtc(); }
+void RandomGenerator::SeedFromClock() {
+  state_ = MillisecondsSinceMidnightUtc();
+}
 
 void RandomGenerator::SeedMixed(uint64_t seed) {
   uint64_t z = seed + 0x9E3779B97F4A7C15u;

@@ -26,9 +26,13 @@ Real Divide(Real a, Real b) {
   return q;
 }
 
-int32_t TruncToInt(Real x) { return CheckedInt32(std::trunc(x)); }
+int32_t TruncToInt(Real x) {
+  return CheckedInt32(std::trunc(x));
+}
 
 // nearbyint rounds in the current mode, which the program never changes from to-nearest-even.
-int32_t RoundToInt(Real x) { return CheckedInt32(std::nearbyint(x)); }
+int32_t RoundToInt(Real x) {
+  return CheckedInt32(std::nearbyint(x));
+}
 
 }  // namespace zelmora

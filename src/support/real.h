@@ -48,7 +48,9 @@ int32_t TruncToInt(Real x);
 int32_t RoundToInt(Real x);
 
 // x minus its integer part toward zero, with the sign of x (-1.25 gives -0.25).
-inline Real FracPart(Real x) { return x - std::trunc(x); }
+inline Real FracPart(Real x) {
+  return x - std::trunc(x);
+}
 
 struct SineCosine {
   Real sine;

@@ -14,7 +14,9 @@ namespace {
 
 constexpr size_t kBufferSize = 64 * 1024;
 
-[[noreturn]] void RaiseForErrno(int error) { RaiseIoFailure(IoNumberOf(error)); }
+[[noreturn]] void RaiseForErrno(int error) {
+  RaiseIoFailure(IoNumberOf(error));
+}
 
 }  // namespace
 

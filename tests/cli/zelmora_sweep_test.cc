@@ -77,9 +77,9 @@ TEST(ZelmoraSweep, RunsTheDefaultSweepRepeatablyWithASeed) {
 TEST(ZelmoraSweep, TakesEachFieldThroughItsRule) {
   TempDir folder;
   const Outcome outcome =
-      RunSweep(folder, {"--seed", "1", "--steps", "0", "--trials", "007", "--turn-interval", "99999",
-                   "--net-length", "50", "--risk", "101", "--speed", "0",
-                   "--algorithm", "directional", "--bias-direction", "360"});
+      RunSweep(folder, {"--seed", "1", "--steps", "0", "--trials", "007", "--turn-interval",
+                        "99999", "--net-length", "50", "--risk", "101", "--speed", "0",
+                        "--algorithm", "directional", "--bias-direction", "360"});
   EXPECT_EQ(outcome.exit_code, 0) << outcome.err;
   // Risk 100, TurnInt 28800 (two legs in the 960-minute soak), Length 100, speed 0.01.
   const std::string results = ReadFile(folder / "BC.txt");

@@ -8,13 +8,13 @@
 
 #include "support/failure.h"
 
-#define EXPECT_FAILURE(statement, message)                                        \
-  do {                                                                            \
-    std::string zelmora_caught_ = "(nothing raised)";                             \
-    try {                                                                         \
-      statement;                                                                  \
-    } catch (const ::zelmora::Failure& failure) {                                 \
-      zelmora_caught_ = failure.what();                                           \
-    }                                                                             \
-    EXPECT_EQ(zelmora_caught_, std::string(message)) << "from: " #statement;      \
+#define EXPECT_FAILURE(statement, message)                                   \
+  do {                                                                       \
+    std::string zelmora_caught_ = "(nothing raised)";                        \
+    try {                                                                    \
+      statement;                                                             \
+    } catch (const ::zelmora::Failure& failure) {                            \
+      zelmora_caught_ = failure.what();                                      \
+    }                                                                        \
+    EXPECT_EQ(zelmora_caught_, std::string(message)) << "from: " #statement; \
   } while (false)

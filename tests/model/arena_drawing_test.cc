@@ -16,9 +16,9 @@ TEST(TrackColour, CyclesThroughElevenColours) {
   const struct {
     int32_t n;
     Rgb colour;
-  } cases[] = {{0, {255, 255, 255}}, {1, {128, 0, 0}},    {2, {0, 128, 0}},   {3, {0, 0, 128}},
-               {4, {0, 128, 128}},   {5, {128, 0, 128}},  {6, {0, 0, 255}},   {7, {0, 255, 255}},
-               {8, {128, 128, 0}},   {9, {255, 0, 0}},    {10, {0, 0, 0}},    {11, {255, 255, 255}},
+  } cases[] = {{0, {255, 255, 255}}, {1, {128, 0, 0}},      {2, {0, 128, 0}}, {3, {0, 0, 128}},
+               {4, {0, 128, 128}},   {5, {128, 0, 128}},    {6, {0, 0, 255}}, {7, {0, 255, 255}},
+               {8, {128, 128, 0}},   {9, {255, 0, 0}},      {10, {0, 0, 0}},  {11, {255, 255, 255}},
                {21, {0, 0, 0}},      {22, {255, 255, 255}}, {-1, {0, 0, 0}}};
   for (const auto& c : cases) EXPECT_EQ(TrackColour(c.n), c.colour) << c.n;
 }
@@ -49,8 +49,8 @@ TEST_F(ArenaDrawingTest, MapsMetresToPixelsAtTheStepScale) {
 TEST_F(ArenaDrawingTest, DrawsTheArenaAndTheNet) {
   drawing.ClearArena(true);
   drawing.DrawNet(true);
-  const std::vector<std::string> expected = {"brush 192,192,192", "fill 0,0 601,600",
-                                             "pen 0,0,0", "move 293,293", "line 306,293"};
+  const std::vector<std::string> expected = {"brush 192,192,192", "fill 0,0 601,600", "pen 0,0,0",
+                                             "move 293,293", "line 306,293"};
   EXPECT_EQ(canvas.calls, expected);
 }
 

@@ -19,15 +19,24 @@ struct IntRuleCase {
 
 int32_t StoredInt(ParamField field, const SimParams& p) {
   switch (field) {
-    case ParamField::kTurnInt: return p.TurnInt;
-    case ParamField::kCompass: return p.Compass;
-    case ParamField::kTurnRange: return p.TurnRange;
-    case ParamField::kRisk: return p.Risk;
-    case ParamField::kSafe: return p.Safe;
-    case ParamField::kNetLength: return p.Length;
-    case ParamField::kNofTrials: return p.NofTrials;
-    case ParamField::kSteps: return p.Steps;
-    default: return -999999;
+    case ParamField::kTurnInt:
+      return p.TurnInt;
+    case ParamField::kCompass:
+      return p.Compass;
+    case ParamField::kTurnRange:
+      return p.TurnRange;
+    case ParamField::kRisk:
+      return p.Risk;
+    case ParamField::kSafe:
+      return p.Safe;
+    case ParamField::kNetLength:
+      return p.Length;
+    case ParamField::kNofTrials:
+      return p.NofTrials;
+    case ParamField::kSteps:
+      return p.Steps;
+    default:
+      return -999999;
   }
 }
 
@@ -75,8 +84,8 @@ TEST(SpeedRule, RaisesEverythingBelowOneHundredthToTheSingleNearestIt) {
   const struct {
     const char* text;
     float speed;
-  } cases[] = {{"1", 1.0f}, {"", 0.01f}, {"0", 0.01f}, {"-3", 0.01f}, {"0.01", 0.01f},
-               {"0.02", 0.02f}, {"1.5x", 15.0f}, {"9e9", 9e9f}};
+  } cases[] = {{"1", 1.0f},     {"", 0.01f},     {"0", 0.01f},    {"-3", 0.01f},
+               {"0.01", 0.01f}, {"0.02", 0.02f}, {"1.5x", 15.0f}, {"9e9", 9e9f}};
   for (const auto& c : cases) {
     SimParams p;
     EXPECT_EQ(ApplyFieldText(ParamField::kSpeed, c.text, p), std::nullopt);
@@ -88,9 +97,13 @@ TEST(SoakRule, GivesWholeMinutesWithHalfMinutesToEven) {
   const struct {
     const char* text;
     int32_t minutes;
-  } cases[] = {{"16", 960},   {"", 60},       {"0", 60},      {"-2", 60},     {"0.001", 0},
-               {"0.0009", 60}, {"0.5", 30},   {"0.125", 8},   {"0.375", 22},  {"2.125", 128},
-               {"1.9999", 120}, {"16.5", 990}, {"0.005", 0},  {"35791392", 2147483520}};
+  } cases[] = {{"16", 960},     {"", 60},
+               {"0", 60},       {"-2", 60},
+               {"0.001", 0},    {"0.0009", 60},
+               {"0.5", 30},     {"0.125", 8},
+               {"0.375", 22},   {"2.125", 128},
+               {"1.9999", 120}, {"16.5", 990},
+               {"0.005", 0},    {"35791392", 2147483520}};
   for (const auto& c : cases) {
     SimParams p;
     EXPECT_EQ(ApplyFieldText(ParamField::kSoakHours, c.text, p), std::nullopt);

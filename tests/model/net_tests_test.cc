@@ -63,8 +63,7 @@ TEST(OutOfReachAtTwoThirds, UsesTheStoredUpperEdgeConstant) {
                              {79301, 57600, true},  {57600, 76799, true},  {79300, 57600, false},
                              {57600, 38400, false}, {57600, 38399, true}};
   for (const PointCase& c : cases)
-    EXPECT_EQ(OutOfReachAtTwoThirds(c.x, c.y, 57600, 117700), c.out_of_reach)
-        << c.x << "," << c.y;
+    EXPECT_EQ(OutOfReachAtTwoThirds(c.x, c.y, 57600, 117700), c.out_of_reach) << c.x << "," << c.y;
 }
 
 }  // namespace

@@ -31,9 +31,8 @@ TEST(PrepareRun, DerivesTravelAndDensityFromTheDefaultFields) {
   EXPECT_EQ(host.density_text, "7.37515365472063E-5");
   EXPECT_EQ(host.viewer, "shown");
   using F = ParamField;
-  const std::vector<F> order = {F::kSpeed, F::kTurnInt,   F::kTurnRange, F::kCompass,
-                                F::kRisk,  F::kSafe,      F::kNetLength, F::kSoakHours,
-                                F::kNofTrials, F::kSteps};
+  const std::vector<F> order = {F::kSpeed, F::kTurnInt,   F::kTurnRange, F::kCompass,   F::kRisk,
+                                F::kSafe,  F::kNetLength, F::kSoakHours, F::kNofTrials, F::kSteps};
   EXPECT_EQ(host.handlers_run, order);
 }
 

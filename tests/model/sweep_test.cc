@@ -1,7 +1,7 @@
 #include "model/sweep.h"
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -190,8 +190,13 @@ TEST(ResultLine, WritesThePercentCaught) {
   const struct {
     int32_t trials, caught;
     const char* percent;
-  } cases[] = {{100, 3, "3"}, {3, 1, "33.3333333333333"}, {3, 2, "66.6666666666667"},
-               {1000, 7, "0.7"}, {100, 0, "0"}, {-5, 0, "0"}, {8, 8, "100"}};
+  } cases[] = {{100, 3, "3"},
+               {3, 1, "33.3333333333333"},
+               {3, 2, "66.6666666666667"},
+               {1000, 7, "0.7"},
+               {100, 0, "0"},
+               {-5, 0, "0"},
+               {8, 8, "100"}};
   for (const auto& c : cases) {
     p.NofTrials = c.trials;
     EXPECT_EQ(ResultLine(p, 960, c.caught),
@@ -254,21 +259,31 @@ TEST_F(SweepTest, EachFailureEndsTheSweepWithTheFileClosedAndKept) {
     const char* message;
     size_t lines;
   } cases[] = {
-      {"turn interval 0 with a soak", {}, [](SimParams& p) { p.TurnInt = 0; },
-       "Floating point division by zero", 1},
+      {"turn interval 0 with a soak",
+       {},
+       [](SimParams& p) { p.TurnInt = 0; },
+       "Floating point division by zero",
+       1},
       {"a soak shorter than one interval",
-       {{ParamField::kSoakHours, "0.01"}, {ParamField::kTurnInt, "28800"}}, nullptr,
-       "Floating point division by zero", 1},
-      {"no trials", {{ParamField::kNofTrials, "0"}}, nullptr, "Invalid floating point operation",
+       {{ParamField::kSoakHours, "0.01"}, {ParamField::kTurnInt, "28800"}},
+       nullptr,
+       "Floating point division by zero",
+       1},
+      {"no trials",
+       {{ParamField::kNofTrials, "0"}},
+       nullptr,
+       "Invalid floating point operation",
        1},
       {"an empty dive cycle at the first crossing",
        {{ParamField::kRisk, "0"}, {ParamField::kSafe, "0"}, {ParamField::kNetLength, "25000"}},
        nullptr,
-       "Division by zero", 1},
+       "Division by zero",
+       1},
       {"a soak time that outgrows what a sweep counts",
        {{ParamField::kNofTrials, "-1"}, {ParamField::kSteps, "1"}},
        [](SimParams& p) { p.SoakMins = 35791390; },
-       "Soak time too long: a sweep counts at most 35791394 minutes, 2147483640 seconds", 3},
+       "Soak time too long: a sweep counts at most 35791394 minutes, 2147483640 seconds",
+       3},
   };
   for (const auto& c : cases) {
     SimParams fresh;

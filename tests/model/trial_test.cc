@@ -193,3 +193,22 @@ TEST(AheadBiasHeading, WrapsOnceAboveTwoPiAndNeverBelowZero) {
 
 }  // namespace
 }  // namespace zelmora
+
+namespace zelmora {
+namespace {
+
+TEST(TurnSizes, GivesTheSizeOfEveryDrawAfterTheRangeChanges) {
+  TurnSizes sizes;
+  const struct {
+    int32_t range, draw;
+  } cases[] = {{30, 7},      {30, 29},   {50, 40}, {100, 99}, {0, 0},
+               {-5, 123456}, {200, 150}, {30, 31}};  // a draw the range cannot give is still
+                                                     // computed, never read past
+  for (const auto& c : cases) {
+    sizes.Prepare(c.range);
+    EXPECT_EQ(sizes[c.draw], c.draw * 0.01L * kPi) << c.range << " " << c.draw;
+  }
+}
+
+}  // namespace
+}  // namespace zelmora

@@ -11,11 +11,16 @@ TEST(IoMessage, NamesTheKnownNumbersAndNumbersTheRest) {
   const struct {
     int number;
     const char* message;
-  } cases[] = {{2, "File not found"},       {3, "Invalid filename"},
-               {4, "Too many open files"},  {5, "File access denied"},
-               {100, "Read beyond end of file"}, {101, "Disk full"},
-               {106, "Invalid numeric input"},   {32, "I/O error 32"},
-               {112, "I/O error 112"},      {1017, "I/O error 1017"}};
+  } cases[] = {{2, "File not found"},
+               {3, "Invalid filename"},
+               {4, "Too many open files"},
+               {5, "File access denied"},
+               {100, "Read beyond end of file"},
+               {101, "Disk full"},
+               {106, "Invalid numeric input"},
+               {32, "I/O error 32"},
+               {112, "I/O error 112"},
+               {1017, "I/O error 1017"}};
   for (const auto& c : cases) EXPECT_EQ(IoMessage(c.number), c.message);
 }
 

@@ -22,7 +22,7 @@ TEST(ParseIntText, GivesValuesOfCorrectAndFaultyTexts) {
       {"", 0, true},
       {"0", 0, true},
       {"42", 42, true},
-      {"   42", 42, true},    // leading blanks skipped
+      {"   42", 42, true},  // leading blanks skipped
       {"+5", 5, true},
       {"-90", -90, true},
       {"007", 7, true},
@@ -38,12 +38,12 @@ TEST(ParseIntText, GivesValuesOfCorrectAndFaultyTexts) {
       {"-", 0, false},
       {"+", 0, false},
       {"   ", 0, false},
-      {"\t5", 0, false},    // only character 32 counts as a blank
+      {"\t5", 0, false},  // only character 32 counts as a blank
       {"1.5", 1, false},
       {"$", 0, false},
       {"$1G", 1, false},
       {"-$10", 0, false},
-      {"2147483648", 214748364, false},   // the digit that leaves the range is the fault
+      {"2147483648", 214748364, false},  // the digit that leaves the range is the fault
       {"-2147483649", 214748364, false},
       {"$100000000", 0x10000000, false},
   };
@@ -68,25 +68,13 @@ struct RealCase {
 
 TEST(ParseRealText, GivesValuesOfCorrectAndFaultyTexts) {
   const RealCase cases[] = {
-      {"", 0, true},
-      {".", 0, true},
-      {"1", 1, true},
-      {"  2.5", 2.5L, true},
-      {"-3", -3, true},
-      {"+.5", 0.5L, true},
-      {"5.", 5, true},
-      {"1e3", 1000, true},
-      {"1E-2", 0.01L, true},
-      {"9e99", 9e99L, true},
-      {"0.1", 0.1L, true},  // the nearest extended value, not a double's
+      {"", 0, true},         {".", 0, true},        {"1", 1, true},       {"  2.5", 2.5L, true},
+      {"-3", -3, true},      {"+.5", 0.5L, true},   {"5.", 5, true},      {"1e3", 1000, true},
+      {"1E-2", 0.01L, true}, {"9e99", 9e99L, true}, {"0.1", 0.1L, true},  // the nearest extended
+                                                                          // value, not a double's
       {"2.5x", 25, false},  // mantissa digits run together, nothing else applied
-      {"0.5 ", 5, false},
-      {"-1,5", 1, false},
-      {"1e", 1, false},
-      {"1e5x", 1, false},
-      {"12e+", 12, false},
-      {"abc", 0, false},
-      {"1.2.3", 12, false},
+      {"0.5 ", 5, false},    {"-1,5", 1, false},    {"1e", 1, false},     {"1e5x", 1, false},
+      {"12e+", 12, false},   {"abc", 0, false},     {"1.2.3", 12, false},
   };
   for (const RealCase& c : cases) {
     const Parsed<long double> parsed = ParseRealText(c.text);
@@ -130,9 +118,9 @@ TEST(RealText, WritesFifteenDigitsInFixedOrExponentForm) {
       {123.4L, "123.4"},
       {0.5L, "0.5"},
       {0.05L, "0.05"},
-      {0.0001L, "0.0001"},   // E = -3: still fixed
-      {0.00009L, "9E-5"},    // E = -4: exponent form
-      {1e15L, "1E15"},       // E = 16
+      {0.0001L, "0.0001"},                      // E = -3: still fixed
+      {0.00009L, "9E-5"},                       // E = -4: exponent form
+      {1e15L, "1E15"},                          // E = 16
       {999999999999999.0L, "999999999999999"},  // E = 15: fixed
       {1e14L, "100000000000000"},
       {1.5e20L, "1.5E20"},

@@ -20,7 +20,7 @@ TEST(Constants, AreTheNearestExtendedValues) {
   EXPECT_EQ(kTwoThirds, 0xA.AAAAAAAAAAAAAABp-4L);
   EXPECT_EQ(57600 * kOneThird, 19200);
   EXPECT_EQ(57600 * kTwoThirds, 38400);
-  EXPECT_LT(0.01L, 0.01);   // the extended 0.01 is below the double 0.01
+  EXPECT_LT(0.01L, 0.01);  // the extended 0.01 is below the double 0.01
   EXPECT_LT(0.001L, ToSingle(0.001L));
   EXPECT_NEAR(kTwoPi, 6.283185307179586476925L, 1e-18L);
 }
@@ -55,8 +55,14 @@ TEST(RoundToInt, RoundsTiesToEven) {
   const struct {
     Real x;
     int32_t n;
-  } cases[] = {{2.5L, 2}, {3.5L, 4}, {-2.5L, -2}, {-3.5L, -4}, {0.4L, 0}, {57.6L, 58},
-               {2147483647.4L, 2147483647}, {-2147483648.5L, INT32_MIN}};
+  } cases[] = {{2.5L, 2},
+               {3.5L, 4},
+               {-2.5L, -2},
+               {-3.5L, -4},
+               {0.4L, 0},
+               {57.6L, 58},
+               {2147483647.4L, 2147483647},
+               {-2147483648.5L, INT32_MIN}};
   for (const auto& c : cases) EXPECT_EQ(RoundToInt(c.x), c.n) << static_cast<double>(c.x);
   EXPECT_FAILURE(RoundToInt(2147483647.5L), kInvalid);
   EXPECT_FAILURE(RoundToInt(kNaN), kInvalid);
