@@ -23,6 +23,7 @@
 #include "model/sweep.h"
 #include "support/failure.h"
 #include "support/random.h"
+#include "support/real.h"
 
 namespace zelmora::cli {
 namespace {
@@ -87,6 +88,7 @@ int Run(int argc, char** argv) {
                                                         : TurnDirectionalBias;
   const uint64_t used_seed = seed.value_or(MillisecondsSinceMidnightUtc());
   InstallStopSignals();
+  SetModelFloatingPointEnvironment();
 
   SimParams params;
   ConsoleHost host(params, texts, turn_algorithm);

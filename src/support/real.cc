@@ -1,5 +1,8 @@
 #include "support/real.h"
 
+#include <fenv.h>
+#include <fpu_control.h>
+
 namespace zelmora {
 
 namespace {
@@ -14,6 +17,14 @@ int32_t CheckedInt32(Real integral) {
 }
 
 }  // namespace
+
+void SetModelFloatingPointEnvironment() {
+  fesetround(FE_TONEAREST);
+  fpu_control_t control = _FPU_EXTENDED | _FPU_RC_NEAREST | _FPU_MASK_IM | _FPU_MASK_DM |
+                          _FPU_MASK_ZM | _FPU_MASK_OM | _FPU_MASK_UM | _FPU_MASK_PM;
+  _FPU_SETCW(control);
+  feclearexcept(FE_ALL_EXCEPT);
+}
 
 Real Divide(Real a, Real b) {
   if (std::isnan(a) || std::isnan(b)) RaiseInvalidOperation();

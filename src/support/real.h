@@ -25,6 +25,12 @@ inline constexpr Real kOneThird = 1.0L / 3;
 inline constexpr Real kTwoThirds = 2.0L / 3;
 inline constexpr Real kOne180th = 1.0L / 180;
 
+// Puts the floating-point unit into the state the model's numerics rely on: the x87 unit at
+// extended precision (64-bit significand), rounding to nearest with ties to even, every
+// exception masked (the faults are explicit checks), and the SSE unit rounding to nearest. The
+// program calls it at start-up, since a library loaded into the process may have changed it.
+void SetModelFloatingPointEnvironment();
+
 // Rounds v to single precision, to nearest. Raises the overflow fault when the rounded value
 // lies beyond the single range. A NaN passes through unchanged.
 inline float ToSingle(Real v) {

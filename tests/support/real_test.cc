@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fpu_control.h>
+
 #include <cmath>
 #include <limits>
 
@@ -23,6 +25,16 @@ TEST(Constants, AreTheNearestExtendedValues) {
   EXPECT_LT(0.01L, 0.01);  // the extended 0.01 is below the double 0.01
   EXPECT_LT(0.001L, ToSingle(0.001L));
   EXPECT_NEAR(kTwoPi, 6.283185307179586476925L, 1e-18L);
+}
+
+TEST(SetModelFloatingPointEnvironment, RestoresExtendedPrecisionAndRoundingToNearest) {
+  fpu_control_t single_rounding_down = (_FPU_DEFAULT & ~_FPU_EXTENDED) | _FPU_SINGLE | _FPU_RC_DOWN;
+  _FPU_SETCW(single_rounding_down);
+  SetModelFloatingPointEnvironment();
+  volatile Real one = 1, three = 3;
+  EXPECT_EQ(one / three, kOneThird);
+  EXPECT_EQ(RoundToInt(2.5L), 2);
+  EXPECT_EQ(RoundToInt(3.5L), 4);
 }
 
 TEST(ToSingle, RoundsToNearestAndRaisesOverflowBeyondTheSingleRange) {
