@@ -1,0 +1,9 @@
+#include "ui/app/program.h"
+
+namespace zelmora {
+
+Program::Program() {
+  SeeForm.show();
+}
+
+}  // namespace zelmora
