@@ -45,13 +45,49 @@ inline float ToSingle(Real v) {
 // range.
 Real Divide(Real a, Real b);
 
+namespace real_detail {
+
+// Exclusive bounds of the values whose integer part toward zero fits 32 bits.
+inline constexpr Real kBelowInt32 = -2147483649.0L;
+inline constexpr Real kAboveInt32 = 2147483648.0L;
+
+// x rounded to an integer in the current rounding mode (to nearest, ties to even).
+inline Real RoundInCurrentMode(Real x) {
+  asm("frndint" : "=t"(x) : "0"(x));
+  return x;
+}
+
+// An integral value in the 32-bit range as an int32_t. fistp stores it exactly; the C++
+// conversion would switch the x87 control word to truncation and back around the store, which
+// costs more than all the rest (ToViewPixel converts two coordinates for every leg drawn).
+inline int32_t StoreIntegral(Real integral) {
+  int32_t n;
+  asm("fistpl %0" : "=m"(n) : "t"(integral) : "st");
+  return n;
+}
+
+}  // namespace real_detail
+
 // The integer part of x toward zero. Raises the invalid-operation fault when it lies outside the
 // 32-bit signed range or x is a NaN.
-int32_t TruncToInt(Real x);
+inline int32_t TruncToInt(Real x) {
+  using namespace real_detail;
+  if (!(x > kBelowInt32 && x < kAboveInt32)) [[unlikely]]
+    RaiseInvalidOperation();
+  Real integral = RoundInCurrentMode(x);
+  if (x >= 0 ? integral > x : integral < x) integral += x >= 0 ? -1 : 1;  // back toward zero
+  return StoreIntegral(integral);
+}
 
 // The nearest integer to x, ties to even (2.5 gives 2, 3.5 gives 4, -2.5 gives -2). Raises the
 // invalid-operation fault when it lies outside the 32-bit signed range or x is a NaN.
-int32_t RoundToInt(Real x);
+inline int32_t RoundToInt(Real x) {
+  using namespace real_detail;
+  const Real integral = RoundInCurrentMode(x);
+  if (!(integral > kBelowInt32 && integral < kAboveInt32)) [[unlikely]]
+    RaiseInvalidOperation();
+  return StoreIntegral(integral);
+}
 
 // x minus its integer part toward zero, with the sign of x (-1.25 gives -0.25).
 inline Real FracPart(Real x) {

@@ -54,8 +54,12 @@ TEST(Divide, RaisesItsTwoFaults) {
 }
 
 TEST(TruncToInt, CutsTowardZeroWithinTheInt32Range) {
-  EXPECT_EQ(TruncToInt(2.9L), 2);
-  EXPECT_EQ(TruncToInt(-2.9L), -2);
+  const struct {
+    Real x;
+    int32_t n;
+  } cases[] = {{2.9L, 2}, {-2.9L, -2}, {3.5L, 3},   {-3.5L, -3}, {2.5L, 2},
+               {0.5L, 0}, {-0.7L, 0},  {-1.0L, -1}, {7, 7},      {1e-30L, 0}};
+  for (const auto& c : cases) EXPECT_EQ(TruncToInt(c.x), c.n) << static_cast<double>(c.x);
   EXPECT_EQ(TruncToInt(2147483647.9L), 2147483647);
   EXPECT_EQ(TruncToInt(-2147483648.9L), INT32_MIN);
   EXPECT_FAILURE(TruncToInt(2147483648.0L), kInvalid);
