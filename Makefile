@@ -22,3 +22,4 @@ sweep:
 
 bench: build
 	build/bench/trial_bench
+	build/bench/display_bench

@@ -47,22 +47,14 @@ Real Divide(Real a, Real b);
 
 namespace real_detail {
 
-// Exclusive bounds of the values whose integer part toward zero fits 32 bits.
-inline constexpr Real kBelowInt32 = -2147483649.0L;
-inline constexpr Real kAboveInt32 = 2147483648.0L;
-
-// x rounded to an integer in the current rounding mode (to nearest, ties to even).
-inline Real RoundInCurrentMode(Real x) {
-  asm("frndint" : "=t"(x) : "0"(x));
-  return x;
-}
-
-// An integral value in the 32-bit range as an int32_t. fistp stores it exactly; the C++
-// conversion would switch the x87 control word to truncation and back around the store, which
-// costs more than all the rest (ToViewPixel converts two coordinates for every leg drawn).
-inline int32_t StoreIntegral(Real integral) {
-  int32_t n;
-  asm("fistpl %0" : "=m"(n) : "t"(integral) : "st");
+// x rounded to the nearest 64-bit integer, ties to even, by the x87 fistp in the rounding mode
+// the program keeps (to nearest). The C++ conversions truncate, which on the x87 means switching
+// the control word to truncation and back around the store, and frndint is microcoded: both
+// cost more than the rest of ToViewPixel, which converts two coordinates for every leg drawn.
+// x must lie within ±2^63.
+inline int64_t NearestInt64(Real x) {
+  int64_t n;
+  asm("fistpll %0" : "=m"(n) : "t"(x) : "st");
   return n;
 }
 
@@ -71,22 +63,20 @@ inline int32_t StoreIntegral(Real integral) {
 // The integer part of x toward zero. Raises the invalid-operation fault when it lies outside the
 // 32-bit signed range or x is a NaN.
 inline int32_t TruncToInt(Real x) {
-  using namespace real_detail;
-  if (!(x > kBelowInt32 && x < kAboveInt32)) [[unlikely]]
+  if (!(x > -2147483649.0L && x < 2147483648.0L)) [[unlikely]]
     RaiseInvalidOperation();
-  Real integral = RoundInCurrentMode(x);
-  if (x >= 0 ? integral > x : integral < x) integral += x >= 0 ? -1 : 1;  // back toward zero
-  return StoreIntegral(integral);
+  int64_t n = real_detail::NearestInt64(x);
+  if (x >= 0 ? n > x : n < x) n += x >= 0 ? -1 : 1;  // rounded away from zero: step back
+  return static_cast<int32_t>(n);
 }
 
 // The nearest integer to x, ties to even (2.5 gives 2, 3.5 gives 4, -2.5 gives -2). Raises the
 // invalid-operation fault when it lies outside the 32-bit signed range or x is a NaN.
 inline int32_t RoundToInt(Real x) {
-  using namespace real_detail;
-  const Real integral = RoundInCurrentMode(x);
-  if (!(integral > kBelowInt32 && integral < kAboveInt32)) [[unlikely]]
+  // -2^31 - 0.5 rounds to the even -2^31; 2^31 - 0.5 rounds to the even 2^31, out of range.
+  if (!(x >= -2147483648.5L && x < 2147483647.5L)) [[unlikely]]
     RaiseInvalidOperation();
-  return StoreIntegral(integral);
+  return static_cast<int32_t>(real_detail::NearestInt64(x));
 }
 
 // x minus its integer part toward zero, with the sign of x (-1.25 gives -0.25).

@@ -75,6 +75,13 @@ void TSeeForm::LineTo(int32_t x, int32_t y) {
   const int64_t dy = int64_t{y} - from.y();
   const int64_t steps = std::max(std::abs(dx), std::abs(dy));
   if (steps == 0) return;
+  if (steps == 1) {  // most legs: the start pixel alone, the end point left out
+    if (from.x() >= 0 && from.x() < image_.width() && from.y() >= 0 && from.y() < image_.height()) {
+      reinterpret_cast<QRgb*>(image_.scanLine(from.y()))[from.x()] = pen_pixel_;
+      MarkDrawn(QRect(from, from));
+    }
+    return;
+  }
 
   // One pixel per step along the major axis, the end point left out; at step i the minor
   // coordinate has moved i × |minor| / steps to the nearest pixel, halves away from the start.
@@ -94,10 +101,15 @@ void TSeeForm::LineTo(int32_t x, int32_t y) {
       std::min<int64_t>(steps, major_step > 0 ? major_extent - major_start : major_start + 1);
   if (first >= last) return;
 
-  // The rounding as a running remainder: offset = (2 i minor_run + steps) div (2 steps).
-  const WideInt start_numerator = WideInt{2} * first * minor_run + steps;
-  int64_t offset = static_cast<int64_t>(start_numerator / (2 * steps));
-  int64_t remainder = static_cast<int64_t>(start_numerator % (2 * steps));
+  // The rounding as a running remainder: offset = (2 i minor_run + steps) div (2 steps). A line
+  // that starts on the image, as nearly every leg does, begins at offset 0 without a division.
+  int64_t offset = 0;
+  int64_t remainder = steps;
+  if (first > 0) {
+    const WideInt start_numerator = WideInt{2} * first * minor_run + steps;
+    offset = static_cast<int64_t>(start_numerator / (2 * steps));
+    remainder = static_cast<int64_t>(start_numerator % (2 * steps));
+  }
 
   uchar* const bits = image_.bits();
   const qsizetype bytes_per_line = image_.bytesPerLine();
@@ -143,8 +155,12 @@ void TSeeForm::FillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
 }
 
 void TSeeForm::MarkDrawn(const QRect& area) {
-  undrawn_ |= area;
-  if (!refresh_.isActive()) refresh_.start();
+  if (undrawn_.isEmpty()) {
+    undrawn_ = area;
+    refresh_.start();
+  } else if (!undrawn_.contains(area)) {
+    undrawn_ |= area;
+  }
 }
 
 void TSeeForm::paintEvent(QPaintEvent* event) {
