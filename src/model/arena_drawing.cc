@@ -39,9 +39,12 @@ void ArenaDrawing::StartTrack(float x, float y) {
   canvas_.MoveTo(ToViewPixel(x), ToViewPixel(y));
 }
 
-void ArenaDrawing::DrawLegLine(int32_t trial_number, float xe, float ye) {
-  canvas_.SetPenColour(TrackColour(trial_number));
-  canvas_.LineTo(ToViewPixel(xe), ToViewPixel(ye));
+void ArenaDrawing::DrawLegs(bool displayed, int32_t trial_number, std::span<const LegEnd> ends) {
+  if (!displayed) return;
+  for (const LegEnd& end : ends) {
+    canvas_.SetPenColour(TrackColour(trial_number));  // set for every leg, as for one alone
+    canvas_.LineTo(ToViewPixel(end.x), ToViewPixel(end.y));
+  }
 }
 
 void ArenaDrawing::MarkCatch(bool displayed, float x, float y, float xe, float ye) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "model/canvas.h"
 #include "model/sim_params.h"
@@ -20,6 +21,12 @@ Rgb TrackColour(int32_t n);
 
 inline constexpr Rgb kArenaColour{192, 192, 192};  // silver
 inline constexpr Rgb kNetColour{0, 0, 0};          // black
+
+// Where a leg of a track ends, in arena metres.
+struct LegEnd {
+  float x;
+  float y;
+};
 
 class ArenaDrawing {
  public:
@@ -37,17 +44,13 @@ class ArenaDrawing {
   void DrawNet(bool displayed);
   // Moves the pen to the track's start point; draws nothing.
   void StartTrack(float x, float y);
-  // A leg from the pen position to (xe, ye) in the trial's colour.
-  void DrawLeg(bool displayed, int32_t trial_number, float xe, float ye) {
-    if (displayed) DrawLegLine(trial_number, xe, ye);
-  }
+  // Legs of one track in order, each from the pen position to its end in the trial's colour.
+  void DrawLegs(bool displayed, int32_t trial_number, std::span<const LegEnd> ends);
   // A block in the pen's colour between the catching leg's start and its end, the end's
   // column and row left out.
   void MarkCatch(bool displayed, float x, float y, float xe, float ye);
 
  private:
-  void DrawLegLine(int32_t trial_number, float xe, float ye);
-
   Canvas& canvas_;
   const SimParams& params_;
   const SoakStepValues& step_;

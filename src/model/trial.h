@@ -48,6 +48,47 @@ class TurnSizes {
   Real sizes_[kMostTabled];
 };
 
+// The legs of a track swum but not drawn yet. A call out of the leg loop makes the compiler
+// save the loop's whole x87 register stack around it, which would cost more than the drawing
+// itself; collecting the ends and drawing them in batches keeps that out of the loop. Nothing
+// else reaches the canvas between the legs of a trial, so it receives the same calls in the
+// same order as when every leg is drawn at once.
+class PendingLegs {
+ public:
+  PendingLegs(ArenaDrawing& drawing, bool displayed, int32_t trial_number)
+      : drawing_(drawing), displayed_(displayed), trial_number_(trial_number) {}
+  // Draws what is pending also when a failure ends the trial: what was swum before it stays
+  // drawn.
+  ~PendingLegs() {
+    try {
+      Draw();
+    } catch (...) {
+      // the failure that ends the trial is the one reported
+    }
+  }
+  PendingLegs(const PendingLegs&) = delete;
+  PendingLegs& operator=(const PendingLegs&) = delete;
+
+  void Add(float xe, float ye) {
+    if (!displayed_) return;
+    ends_[count_++] = {xe, ye};
+    if (count_ == kBatch) Draw();
+  }
+  // Draws every pending leg; the next drawing operation follows them.
+  void Draw() {
+    drawing_.DrawLegs(displayed_, trial_number_, std::span<const LegEnd>(ends_, count_));
+    count_ = 0;
+  }
+
+ private:
+  static constexpr size_t kBatch = 64;
+  ArenaDrawing& drawing_;
+  const bool displayed_;
+  const int32_t trial_number_;
+  size_t count_ = 0;
+  LegEnd ends_[kBatch];
+};
+
 // What one trial reads and touches, all owned by the sweep that runs it.
 struct TrialWorld {
   const SimParams& params;
@@ -93,6 +134,7 @@ bool RunTrial(int32_t trial_number, TrialWorld& world, Random& random) {
   float y = static_cast<float>(random.RandomBelow(RoundToInt(p.Travel * 2.0L)));
   float heading = ToSingle(random.RandomBelow(6283) * 0.001L);
   world.drawing.StartTrack(x, y);
+  PendingLegs pending(world.drawing, displayed, trial_number);
 
   world.turn_sizes.Prepare(p.TurnRange);
   const TurnSizes& turn_sizes = world.turn_sizes;
@@ -118,7 +160,7 @@ bool RunTrial(int32_t trial_number, TrialWorld& world, Random& random) {
     const SineCosine direction = SinCos(heading);
     const float xe = ToSingle(direction.sine * step.StepLen + x);
     const float ye = ToSingle(direction.cosine * step.StepLen + y);
-    world.drawing.DrawLeg(displayed, trial_number, xe, ye);
+    pending.Add(xe, ye);
 
     if (i == step.OneThirdMark && OutOfReachAtOneThird(xe, ye, p.Travel, step.ArenaWidth))
       return false;
@@ -128,6 +170,7 @@ bool RunTrial(int32_t trial_number, TrialWorld& world, Random& random) {
         Remainder(i, WrapAdd(p.Risk, p.Safe)) < p.Risk) {
       world.catch_count = WrapAdd(world.catch_count, 1);
       world.host.ShowCatchText(IntText(world.catch_count) + "  ");
+      pending.Draw();  // the catching leg first: the mark takes its colour
       world.drawing.MarkCatch(displayed, x, y, xe, ye);
       return true;
     }

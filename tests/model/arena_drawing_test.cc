@@ -58,7 +58,8 @@ TEST_F(ArenaDrawingTest, ChangesOnlyTheStateWhenTracksAreNotDisplayed) {
   drawing.ClearArena(false);
   drawing.DrawNet(false);
   drawing.StartTrack(1000, 2000);
-  drawing.DrawLeg(false, 3, 1100, 2100);
+  const LegEnd leg[] = {{1100, 2100}};
+  drawing.DrawLegs(false, 3, leg);
   drawing.MarkCatch(false, 1000, 2000, 3000, 4000);
   const std::vector<std::string> expected = {"brush 192,192,192", "pen 0,0,0", "move 293,293",
                                              "move 5,10"};
@@ -66,7 +67,8 @@ TEST_F(ArenaDrawingTest, ChangesOnlyTheStateWhenTracksAreNotDisplayed) {
 }
 
 TEST_F(ArenaDrawingTest, MarksACatchFromTheStartCornerInThePenColour) {
-  drawing.DrawLeg(true, 9, 30000, 60000);
+  const LegEnd leg[] = {{30000, 60000}};
+  drawing.DrawLegs(true, 9, leg);
   drawing.MarkCatch(true, 30000, 60000, 20000, 55000);  // the leg ran up and to the left
   const std::vector<std::string> expected = {"pen 255,0,0", "line 152,305", "brush 255,0,0",
                                              "fill 152,305 101,280"};

@@ -181,6 +181,40 @@ TEST_F(TrialTest, DrawsTheNetTheStartAndEveryLegInTheTrialColour) {
   EXPECT_EQ(canvas.calls, expected);
 }
 
+// The legs drawn: the canvas's line calls after the net's.
+size_t LegsDrawn(const std::vector<std::string>& calls) {
+  size_t lines = 0;
+  for (const std::string& call : calls) lines += call.rfind("line ", 0) == 0;
+  return lines - 1;
+}
+
+TEST_F(TrialTest, DrawsEveryLegSwumAlsoWhenTheTrialEndsEarly) {
+  host.displayed = true;
+  step.SwimCount = 150;  // more legs than are drawn in one batch
+  ScriptedRandom far(StraightDownFrom(0, 0));
+  Run(far);
+  EXPECT_EQ(LegsDrawn(canvas.calls), 150u);
+
+  // A catch in interval 5: the catching leg is drawn, then marked in its colour.
+  canvas.calls.clear();
+  ScriptedRandom caught(StraightDownFrom(1500, 960));
+  params.Risk = 4;
+  params.Safe = 1;
+  EXPECT_TRUE(Run(caught, 9));
+  EXPECT_EQ(LegsDrawn(canvas.calls), 5u);
+  const std::vector<std::string> tail(canvas.calls.end() - 4, canvas.calls.end());
+  EXPECT_EQ(tail, (std::vector<std::string>{"pen 255,0,0", "line 300,202", "brush 255,0,0",
+                                            "fill 300,200 300,202"}));
+
+  // A failure at the first crossing (interval 4) leaves the four legs swum drawn.
+  canvas.calls.clear();
+  params.Risk = 0;
+  params.Safe = 0;
+  ScriptedRandom failing(StraightDownFrom(1500, 960));
+  EXPECT_FAILURE(Run(failing), "Division by zero");
+  EXPECT_EQ(LegsDrawn(canvas.calls), 4u);
+}
+
 TEST(AheadBiasHeading, WrapsOnceAboveTwoPiAndNeverBelowZero) {
   EXPECT_NEAR(AheadBiasHeading(6.282f, 0.1L * kPi), 6.282 + 0.1 * M_PI - 2 * M_PI, 1e-6);
   EXPECT_NEAR(AheadBiasHeading(0.1f, -0.5L), -0.4, 1e-6);  // below 0 stays below 0
