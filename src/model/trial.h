@@ -69,8 +69,8 @@ class PendingLegs {
   PendingLegs(const PendingLegs&) = delete;
   PendingLegs& operator=(const PendingLegs&) = delete;
 
+  // Adds a leg to draw; only for a trial whose tracks are displayed.
   void Add(float xe, float ye) {
-    if (!displayed_) return;
     ends_[count_++] = {xe, ye};
     if (count_ == kBatch) Draw();
   }
@@ -160,7 +160,7 @@ bool RunTrial(int32_t trial_number, TrialWorld& world, Random& random) {
     const SineCosine direction = SinCos(heading);
     const float xe = ToSingle(direction.sine * step.StepLen + x);
     const float ye = ToSingle(direction.cosine * step.StepLen + y);
-    pending.Add(xe, ye);
+    if (displayed) pending.Add(xe, ye);
 
     if (i == step.OneThirdMark && OutOfReachAtOneThird(xe, ye, p.Travel, step.ArenaWidth))
       return false;
