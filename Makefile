@@ -1,5 +1,5 @@
 # Shortcuts for the commands in the README.
-.PHONY: test build sweep fuzz bench clean
+.PHONY: test build run sweep fuzz bench clean
 
 test:
 	scripts/test
@@ -8,6 +8,10 @@ build:
 	scripts/install-deps
 	cmake -S . -B build >/dev/null
 	cmake --build build -j$$(nproc)
+
+# Builds the desktop program and starts it in the current folder, where its runs write BC.txt.
+run: build
+	build/src/ui/Zelmora
 
 clean:
 	rm -rf build

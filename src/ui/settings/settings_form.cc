@@ -5,7 +5,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QRadioButton>
 #include <algorithm>
 #include <optional>
@@ -13,6 +12,7 @@
 
 #include "model/run_preparation.h"
 #include "ui/InfoUnit/about_form.h"
+#include "ui/app/decimal_separator.h"
 #include "ui/app/failure_report.h"
 #include "ui/app/window_font.h"
 #include "ui/display/see_form.h"
@@ -50,8 +50,13 @@ void ShowFromStart(QLineEdit& field, std::string_view text) {
 
 }  // namespace
 
-TSettingsform::TSettingsform(SimParams& params, TAboutForm& notes, TSeeForm& viewer)
-    : ui_(std::make_unique<Ui::TSettingsform>()), params_(params), notes_(notes), viewer_(viewer) {
+TSettingsform::TSettingsform(SimParams& params, const RegionalDecimalSeparator& decimal_separator,
+                             TAboutForm& notes, TSeeForm& viewer)
+    : ui_(std::make_unique<Ui::TSettingsform>()),
+      params_(params),
+      decimal_separator_(decimal_separator),
+      notes_(notes),
+      viewer_(viewer) {
   ui_->setupUi(this);
   move(kScreenPosition);
   UseWindowFace(*this);
@@ -124,7 +129,7 @@ void TSettingsform::StepsEditChange() {
 }
 
 void TSettingsform::RunBtnClick() {
-  PrepareRun(params_, *this, QLocale::system().decimalPoint().toStdString());
+  PrepareRun(params_, *this, decimal_separator_.Text());
   // The sweep itself is the viewer's own start, on the params as the preparation left them.
   viewer_.FormActivate();
 }

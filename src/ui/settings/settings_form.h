@@ -23,6 +23,7 @@ class TSettingsform;
 
 namespace zelmora {
 
+class RegionalDecimalSeparator;
 class TAboutForm;
 class TSeeForm;
 
@@ -30,10 +31,11 @@ class TSettingsform final : public QWidget, public SweepHost {
   Q_OBJECT
 
  public:
-  // The window only keeps references to params, notes and viewer, which must outlive it; they
-  // may still be under construction. The fields show their initial texts, and no handler has
-  // run: loading the layout raises no change event.
-  TSettingsform(SimParams& params, TAboutForm& notes, TSeeForm& viewer);
+  // The window only keeps references to params, decimal_separator, notes and viewer, which must
+  // outlive it; the windows may still be under construction. The fields show their initial
+  // texts, and no handler has run: loading the layout raises no change event.
+  TSettingsform(SimParams& params, const RegionalDecimalSeparator& decimal_separator,
+                TAboutForm& notes, TSeeForm& viewer);
   ~TSettingsform() override;
 
   // The change handlers of the parameter fields, each bound to its field's text changes and
@@ -53,9 +55,9 @@ class TSettingsform final : public QWidget, public SweepHost {
   void NofTrialsEditChange();
   void StepsEditChange();
 
-  // The Run preparation (every field re-read, travel and density shown, the viewer shown),
-  // then a sweep that draws in the viewer. Returns when the sweep has ended; a failure ends
-  // it at the step that raises it and propagates.
+  // The Run preparation (every field re-read, travel and density shown, the density with the
+  // regional decimal separator, the viewer shown), then a sweep that draws in the viewer. Returns
+  // when the sweep has ended; a failure ends it at the step that raises it and propagates.
   void RunBtnClick();
   // Asks a running sweep to stop after its current trial. Between sweeps it has no effect: the
   // next sweep clears the request at its start.
@@ -103,6 +105,7 @@ class TSettingsform final : public QWidget, public SweepHost {
 
   std::unique_ptr<Ui::TSettingsform> ui_;
   SimParams& params_;
+  const RegionalDecimalSeparator& decimal_separator_;
   TAboutForm& notes_;
   TSeeForm& viewer_;
   std::array<FieldBinding, 10> fields_;

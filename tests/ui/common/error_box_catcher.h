@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QString>
 #include <QTimer>
+#include <functional>
 #include <vector>
 
 namespace zelmora::testing {
@@ -31,6 +32,8 @@ class ErrorBoxCatcher {
   }
 
   std::vector<ShownBox> boxes;
+  // When set, runs while each box is shown, before it is answered.
+  std::function<void()> while_shown;
 
  private:
   void AnswerShownBox() {
@@ -38,6 +41,7 @@ class ErrorBoxCatcher {
     if (box == nullptr || !box->isVisible()) return;
     boxes.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
                      static_cast<int>(box->buttons().size()), box->windowModality()});
+    if (while_shown) while_shown();
     box->button(QMessageBox::Ok)->click();
   }
 
