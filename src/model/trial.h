@@ -3,6 +3,8 @@
 
 #include <concepts>
 #include <cstdint>
+#include <span>
+#include <type_traits>
 
 #include "model/arena_drawing.h"
 #include "model/net_tests.h"
@@ -55,8 +57,8 @@ class TurnSizes {
 // same order as when every leg is drawn at once.
 class PendingLegs {
  public:
-  PendingLegs(ArenaDrawing& drawing, bool displayed, int32_t trial_number)
-      : drawing_(drawing), displayed_(displayed), trial_number_(trial_number) {}
+  PendingLegs(ArenaDrawing& drawing, int32_t trial_number)
+      : drawing_(drawing), trial_number_(trial_number) {}
   // Draws what is pending also when a failure ends the trial: what was swum before it stays
   // drawn.
   ~PendingLegs() {
@@ -69,24 +71,29 @@ class PendingLegs {
   PendingLegs(const PendingLegs&) = delete;
   PendingLegs& operator=(const PendingLegs&) = delete;
 
-  // Adds a leg to draw; only for a trial whose tracks are displayed.
   void Add(float xe, float ye) {
     ends_[count_++] = {xe, ye};
     if (count_ == kBatch) Draw();
   }
   // Draws every pending leg; the next drawing operation follows them.
   void Draw() {
-    drawing_.DrawLegs(displayed_, trial_number_, std::span<const LegEnd>(ends_, count_));
+    drawing_.DrawLegs(true, trial_number_, std::span<const LegEnd>(ends_, count_));
     count_ = 0;
   }
 
  private:
   static constexpr size_t kBatch = 64;
   ArenaDrawing& drawing_;
-  const bool displayed_;
   const int32_t trial_number_;
   size_t count_ = 0;
   LegEnd ends_[kBatch];
+};
+
+// The legs of a track whose tracks are not displayed: nothing to keep.
+struct UndrawnLegs {
+  UndrawnLegs(ArenaDrawing&, int32_t) {}
+  void Add(float, float) {}
+  void Draw() {}
 };
 
 // What one trial reads and touches, all owned by the sweep that runs it.
@@ -106,35 +113,27 @@ inline float AheadBiasHeading(float heading, Real signed_turn) {
   return kTwoPi < turned ? ToSingle(turned - kTwoPi) : turned;
 }
 
-// Swims one animal from a random start: SwimCount legs of StepLen metres, its heading turned
-// at every interval by the selected turn algorithm, with the reach checks at the one-third and
-// two-thirds marks. A leg that crosses the net in an at-risk interval of the dive cycle catches
-// the animal: the catch count grows, the catch field shows it and the catch is marked. Returns
-// whether the animal was caught. trial_number (from 1) only selects the track's colour.
-//
-// The random draws are, in order: start x, start y, start heading; then per interval the new
-// heading (TurnRandom) or the turn size and its sign (the two biased algorithms), every draw
-// made even when its bound is 0 or 1.
-//
-// Raises the integer division fault when a leg crosses the net and Risk + Safe is 0, the
-// invalid-operation fault when the arena's width or height rounds beyond 32 bits, and the
-// overflow fault when a position leaves the single range.
-template <RandomSource Random>
-bool RunTrial(int32_t trial_number, TrialWorld& world, Random& random) {
+namespace trial_detail {
+
+// Where a track starts and what turns it: drawn and read by RunTrial.
+struct TrackStart {
+  float x;
+  float y;
+  float heading;
+  int32_t algorithm;
+};
+
+// The leg loop of RunTrial, compiled once with drawing and once without, so that a sweep that
+// does not display its tracks runs a loop with no trace of drawing in it.
+template <bool kDisplayed, RandomSource Random>
+bool SwimTrack(int32_t trial_number, TrialWorld& world, Random& random, TrackStart start) {
   // No event is delivered during a trial, so nothing it reads can change before it ends:
-  // reading the parameters, the box and the algorithm choice once gives what reading them at
-  // every leg would, and the local copies let the leg loop keep them in registers.
+  // reading the parameters once gives what reading them at every leg would, and the local
+  // copies let the leg loop keep them in registers.
   const SimParams p = world.params;
   const SoakStepValues step = world.step;
-  const bool displayed = world.host.TracksDisplayed();
-  const int32_t algorithm = world.host.SelectedTurnAlgorithm();
-
-  world.drawing.DrawNet(displayed);
-  float x = static_cast<float>(random.RandomBelow(RoundToInt(step.ArenaWidth)));
-  float y = static_cast<float>(random.RandomBelow(RoundToInt(p.Travel * 2.0L)));
-  float heading = ToSingle(random.RandomBelow(6283) * 0.001L);
-  world.drawing.StartTrack(x, y);
-  PendingLegs pending(world.drawing, displayed, trial_number);
+  float x = start.x, y = start.y, heading = start.heading;
+  std::conditional_t<kDisplayed, PendingLegs, UndrawnLegs> legs(world.drawing, trial_number);
 
   world.turn_sizes.Prepare(p.TurnRange);
   const TurnSizes& turn_sizes = world.turn_sizes;
@@ -144,7 +143,7 @@ bool RunTrial(int32_t trial_number, TrialWorld& world, Random& random) {
   };
 
   for (int32_t i = 1; i <= step.SwimCount; ++i) {
-    switch (algorithm) {
+    switch (start.algorithm) {
       case TurnRandom:
         heading = ToSingle(random.RandomBelow(6283) * 0.001L);
         break;
@@ -160,7 +159,7 @@ bool RunTrial(int32_t trial_number, TrialWorld& world, Random& random) {
     const SineCosine direction = SinCos(heading);
     const float xe = ToSingle(direction.sine * step.StepLen + x);
     const float ye = ToSingle(direction.cosine * step.StepLen + y);
-    if (displayed) pending.Add(xe, ye);
+    legs.Add(xe, ye);
 
     if (i == step.OneThirdMark && OutOfReachAtOneThird(xe, ye, p.Travel, step.ArenaWidth))
       return false;
@@ -170,14 +169,47 @@ bool RunTrial(int32_t trial_number, TrialWorld& world, Random& random) {
         Remainder(i, WrapAdd(p.Risk, p.Safe)) < p.Risk) {
       world.catch_count = WrapAdd(world.catch_count, 1);
       world.host.ShowCatchText(IntText(world.catch_count) + "  ");
-      pending.Draw();  // the catching leg first: the mark takes its colour
-      world.drawing.MarkCatch(displayed, x, y, xe, ye);
+      legs.Draw();  // the catching leg first: the mark takes its colour
+      world.drawing.MarkCatch(kDisplayed, x, y, xe, ye);
       return true;
     }
     x = xe;
     y = ye;
   }
   return false;
+}
+
+}  // namespace trial_detail
+
+// Swims one animal from a random start: SwimCount legs of StepLen metres, its heading turned
+// at every interval by the selected turn algorithm, with the reach checks at the one-third and
+// two-thirds marks. A leg that crosses the net in an at-risk interval of the dive cycle catches
+// the animal: the catch count grows, the catch field shows it and the catch is marked. Returns
+// whether the animal was caught. trial_number (from 1) only selects the track's colour.
+//
+// The random draws are, in order: start x, start y, start heading; then per interval the new
+// heading (TurnRandom) or the turn size and its sign (the two biased algorithms), every draw
+// made even when its bound is 0 or 1.
+//
+// Raises the integer division fault when a leg crosses the net and Risk + Safe is 0, the
+// invalid-operation fault when the arena's width or height rounds beyond 32 bits, and the
+// overflow fault when a position leaves the single range.
+template <RandomSource Random>
+bool RunTrial(int32_t trial_number, TrialWorld& world, Random& random) {
+  // The box and the algorithm choice cannot change during a trial (no event is delivered):
+  // reading them once gives what reading them at every leg would.
+  const bool displayed = world.host.TracksDisplayed();
+  const int32_t algorithm = world.host.SelectedTurnAlgorithm();
+
+  world.drawing.DrawNet(displayed);
+  const float x = static_cast<float>(random.RandomBelow(RoundToInt(world.step.ArenaWidth)));
+  const float y = static_cast<float>(random.RandomBelow(RoundToInt(world.params.Travel * 2.0L)));
+  const float heading = ToSingle(random.RandomBelow(6283) * 0.001L);
+  world.drawing.StartTrack(x, y);
+
+  const trial_detail::TrackStart start{x, y, heading, algorithm};
+  return displayed ? trial_detail::SwimTrack<true>(trial_number, world, random, start)
+                   : trial_detail::SwimTrack<false>(trial_number, world, random, start);
 }
 
 }  // namespace zelmora
