@@ -134,7 +134,10 @@ TEST(ZelmoraSweep, StopsOnSigtermKeepingCompletedLines) {
   TempDir folder;
   // Cheap combinations first (one trial each), so several lines are complete before the stop.
   const pid_t child = Start(folder, {"--trials", "1", "--steps", "3000", "--soak-hours", "0.1"});
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  // The file appears when the sweep starts, after the stop signals are handled.
+  while (!std::filesystem::exists(folder / "BC.txt"))
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
   kill(child, SIGTERM);
   const Outcome stopped = Finish(folder, child);
   EXPECT_EQ(stopped.exit_code, 130) << stopped.err;
